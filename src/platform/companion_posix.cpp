@@ -1,0 +1,9 @@
+#include "platform/companion.h"
+
+namespace platform {
+
+bool StartCompanionThread() { return false; }
+void CloseCompanionWindows(std::chrono::milliseconds) {}
+bool PostRefresh(WindowHandle) { return false; }
+
+}  // namespace platform
