@@ -1,6 +1,8 @@
 #include "platform/settings_file.h"
 
 #include <windows.h>
+// <windows.h> maps WriteProfileString to the win.ini function WriteProfileStringA.
+#undef WriteProfileString
 
 #include <vector>
 
