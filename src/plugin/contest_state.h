@@ -12,6 +12,7 @@
 
 #include "cabrillo/cabrillo_log.h"
 #include "log/cinfo.h"
+#include "log/contest_log.h"
 #include "log/contest_rules.h"
 #include "platform/companion.h"
 #include "platform/settings_file.h"
@@ -21,7 +22,9 @@ struct WindowPosition {
     int y = 0;
 };
 
-struct ContestState {
+// The log's members (qsoLog, workedBands, multLists and their indexes) come
+// from ContestLog.
+struct ContestState : ContestLog {
     std::mutex lock;
 
     std::string ownCall;
@@ -34,12 +37,9 @@ struct ContestState {
     int cabrilloExport = 0;
     std::string badQsoJournalName;
 
-    std::vector<CInfo> qsoLog;
-    std::vector<std::string> workedBands;
     const CContestRules bandRules = MakeBandRules();
     const CContestRules modeRules = MakeModeRules();
     std::array<std::vector<std::string>, kBandSlots> prevQsoGrid;
-    std::array<std::vector<std::string>, kBandSlots> multLists;
     std::vector<std::string> callHistory;
     std::string currentCall;
 

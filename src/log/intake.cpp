@@ -1,0 +1,138 @@
+#include "log/intake.h"
+
+#include <algorithm>
+
+namespace {
+
+bool Admissible(const IntakeRules& rules, const QsoArgs& qso) {
+    return rules.bands.Contains(qso.band) && rules.modes.Contains(qso.mode) &&
+           !qso.exchReceived.empty() && !qso.exchSent.empty();
+}
+
+void Journal(ContestLog& log, const std::string& journalName, QsoSeq seq, JournalMarker marker,
+             const QsoArgs& qso) {
+    JournalEntry entry;
+    entry.seq = seq;
+    entry.marker = marker;
+    entry.line = JournalLine(qso, marker);
+    if (marker != JournalMarker::dupe) {
+        entry.call = qso.call;
+        entry.band = qso.band;
+        entry.mode = qso.mode;
+        entry.qsoTime = qso.qsoTime;
+    }
+    AppendJournalLine(journalName, entry.line);
+    log.journal.push_back(std::move(entry));
+}
+
+// Index of the record with this sequence number (the log is sorted by them).
+size_t PositionOf(const ContestLog& log, QsoSeq seq) {
+    return size_t(std::lower_bound(log.recordSeq.begin(), log.recordSeq.end(), seq) -
+                  log.recordSeq.begin());
+}
+
+void EraseDupeLine(ContestLog& log, QsoSeq seq) {
+    auto it = std::lower_bound(log.journal.begin(), log.journal.end(), seq,
+                               [](const JournalEntry& entry, QsoSeq s) { return entry.seq < s; });
+    if (it != log.journal.end() && it->seq == seq && it->marker == JournalMarker::dupe)
+        log.journal.erase(it);
+}
+
+bool RemoveStored(ContestLog& log, const QsoArgs& qso) {
+    const auto group = log.index.groups.find(IndexKey(qso.call, qso.band, qso.mode));
+    if (group == log.index.groups.end()) return false;
+    std::vector<QsoSeq>& members = group->second;
+    for (size_t member = 0; member < members.size(); ++member) {
+        const size_t position = PositionOf(log, members[member]);
+        if (log.qsoLog[position].qsoTime != qso.qsoTime) continue;
+
+        if (log.qsoLog[position].isDupe) EraseDupeLine(log, members[member]);
+        log.qsoLog.erase(log.qsoLog.begin() + std::ptrdiff_t(position));
+        log.recordSeq.erase(log.recordSeq.begin() + std::ptrdiff_t(position));
+        members.erase(members.begin() + std::ptrdiff_t(member));
+
+        // The station stays worked: its next QSO is now the counted one.
+        if (member == 0 && !members.empty()) {
+            CInfo& promoted = log.qsoLog[PositionOf(log, members.front())];
+            promoted.isDupe = 0;
+            promoted.dupeCount = 0;
+            EraseDupeLine(log, members.front());
+        }
+        if (members.empty()) log.index.groups.erase(group);
+
+        const auto count = log.index.callBandCounts.find(IndexKey(qso.call, qso.band));
+        if (count != log.index.callBandCounts.end() && --count->second == 0)
+            log.index.callBandCounts.erase(count);
+        return true;
+    }
+    return false;
+}
+
+bool RemoveRejected(ContestLog& log, const QsoArgs& qso) {
+    const auto it = std::find_if(log.journal.begin(), log.journal.end(), [&](const JournalEntry& e) {
+        return e.marker != JournalMarker::dupe && e.call == qso.call && e.band == qso.band &&
+               e.mode == qso.mode && e.qsoTime == qso.qsoTime;
+    });
+    if (it == log.journal.end()) return false;
+    log.journal.erase(it);
+    return true;
+}
+
+}  // namespace
+
+int AddQso(ContestLog& log, const IntakeRules& rules, const std::string& journalName,
+           const QsoArgs& qso) {
+    const QsoSeq seq = log.nextSeq++;
+    if (!rules.bands.Contains(qso.band)) {
+        Journal(log, journalName, seq, JournalMarker::wrongBand, qso);
+        return 0;
+    }
+    // The band counts as worked even if the mode or the exchange fails next.
+    if (std::find(log.workedBands.begin(), log.workedBands.end(), qso.band) ==
+        log.workedBands.end())
+        log.workedBands.emplace_back(qso.band);
+    if (!rules.modes.Contains(qso.mode)) {
+        Journal(log, journalName, seq, JournalMarker::wrongMode, qso);
+        return 0;
+    }
+    if (qso.exchReceived.empty() || qso.exchSent.empty()) {
+        Journal(log, journalName, seq, JournalMarker::noRxNumber, qso);
+        return 0;
+    }
+
+    CInfo record;
+    record.call = qso.call;
+    record.band = qso.band;
+    record.mode = qso.mode;
+    record.rstReceived = qso.rstReceived;
+    record.rstSent = qso.rstSent;
+    record.exchReceived = qso.exchReceived;
+    record.exchSent = qso.exchSent;
+    record.multKey = qso.exchReceived;
+    record.freqKHz = int(qso.freqHz / 1000u);
+    record.qsoTime = qso.qsoTime;
+
+    std::vector<QsoSeq>& group = log.index.groups[IndexKey(qso.call, qso.band, qso.mode)];
+    if (!group.empty()) {
+        record.isDupe = 1;
+        record.dupeCount = 1;
+        Journal(log, journalName, seq, JournalMarker::dupe, qso);
+    }
+    group.push_back(seq);
+    ++log.index.callBandCounts[IndexKey(qso.call, qso.band)];
+    log.qsoLog.push_back(std::move(record));
+    log.recordSeq.push_back(seq);
+    return 1;
+}
+
+void RemoveQso(ContestLog& log, const IntakeRules& rules, const std::string& journalName,
+               const QsoArgs& qso) {
+    if (Admissible(rules, qso)) {
+        if (!RemoveStored(log, qso)) RemoveRejected(log, qso);
+    } else {
+        if (!RemoveRejected(log, qso)) RemoveStored(log, qso);
+    }
+    if (log.qsoLog.empty())
+        for (auto& list : log.multLists) list.clear();
+    RewriteJournal(journalName, log.journal);
+}
