@@ -168,23 +168,23 @@ ParsedLog ReadAdif(std::string_view text) {
             }
             continue;
         }
-        // Length digits, then an optional ":TYPE", then '>'.
+        // The specifier ends at '>': LENGTH, then an optional ":TYPE".
+        size_t close = i + 1;
+        while (close < text.size() && text[close] != '>' && text[close] != '<') ++close;
+        if (close >= text.size() || text[close] != '>')
+            throw LogError(Where(current) + ": tag '" + Shown(text.substr(open, close - open)) +
+                           "' at line " + std::to_string(lines.LineAt(open)) + " is not closed");
         size_t j = i + 1;
         unsigned long long length = 0;
-        bool digits = false, overflow = false;
-        while (j < text.size() && text[j] >= '0' && text[j] <= '9') {
+        bool overflow = false;
+        while (j < close && text[j] >= '0' && text[j] <= '9') {
             length = length * 10 + unsigned(text[j] - '0');
             if (length > text.size()) overflow = true;
-            digits = true;
             ++j;
         }
-        size_t close = j;
-        if (close < text.size() && text[close] == ':') {
-            while (close < text.size() && text[close] != '>' && text[close] != '<') ++close;
-        }
-        if (!digits || close >= text.size() || text[close] != '>' || name.empty())
+        if (j == i + 1 || (j != close && text[j] != ':') || name.empty())
             throw LogError(Where(current) + ": malformed field length in '" +
-                           Shown(text.substr(open, std::min(close + 1, text.size()) - open)) + "'");
+                           Shown(text.substr(open, close + 1 - open)) + "'");
         const size_t valueStart = close + 1;
         if (overflow || length > text.size() - valueStart)
             throw LogError(Where(current) + ": field '" + Shown(text.substr(open, valueStart - open)) +

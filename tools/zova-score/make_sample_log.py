@@ -72,7 +72,7 @@ def main():
                         if re.fullmatch(r"[A-Z0-9]{3,8}", line.strip()) and line.strip() != OWN_CALL})
     stations = rng.sample(calls, 230)
     # Every station sends its own four-digit number all weekend.
-    number = {call: "%04d" % rng.randint(1, 120) for call in stations}
+    number = {call: "%04d" % rng.randint(1, 60) for call in stations}
 
     qsos, worked = [], set()
     t = START
@@ -96,7 +96,7 @@ def main():
     for q in rng.sample(qsos[: len(qsos) - 20], 4):  # duplicates: worked again, same band
         extra.append(dict(q, time=later(q, rng.randint(20, 200))))
     q = rng.choice(qsos)  # a duplicate whose exchange was copied wrong
-    extra.append(dict(q, time=later(q, 90), srx="%04d" % ((int(q["srx"]) + 37) % 120 + 1)))
+    extra.append(dict(q, time=later(q, 90), srx="%04d" % ((int(q["srx"]) + 17) % 60 + 1)))
     q = rng.choice(qsos)  # wrong band: 160 m is no contest band
     extra.append(dict(q, time=later(q, 5), band="160m", khz=1838.150))
     q = rng.choice(qsos)  # wrong mode: a PSK31 QSO in the RTTY log
