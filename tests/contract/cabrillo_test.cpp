@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "contract/host_dialogs.h"
 #include "contract/plugin_fixture.h"
 
 #ifdef _WIN32
@@ -90,6 +91,24 @@ protected:
         reset.cabrilloExport = 1;
         return reset;
     }
+    // GetResult0, returning the text of the "Output" box it showed ("" for none).
+    std::string ResultReport() {
+#ifdef _WIN32
+        TakeOutputReports();
+        Result();
+        const std::vector<std::string> reports = TakeOutputReports();
+        EXPECT_LE(reports.size(), 1u);
+        return reports.empty() ? std::string() : reports.back();
+#else
+        // Natively the box's text goes to standard error as "Output: TEXT".
+        ::testing::internal::CaptureStderr();
+        Result();
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        const size_t at = err.find("Output: ");
+        if (at == std::string::npos) return {};
+        return err.substr(at + 8, err.find('\n', at) - at - 8);
+#endif
+    }
     void AddLog() {
         // Four QSOs: 80m at 3.58 MHz, 20m, the same 20m call again (a duplicate), 10m at 28.08 MHz.
         EXPECT_EQ(CallAddData(*plugin, Qso("UA3XYZ", "80m", 3580000, "0017", 0)), 1);
@@ -106,7 +125,7 @@ TEST_F(CabrilloExportTest, SingleOpLogWithDuplicateSoapboxAndAddress) {
     WriteFileBytes("Dorv2.ini", "Dorv=2.19\r\n");
     CallReset(*plugin, ExportReset());
     AddLog();
-    Result();
+    EXPECT_EQ(ResultReport(), "File produced: DL1ABC_P.cbr");
     ExpectGolden(ReadFileBytes("DL1ABC_P.cbr"), "single_op.cbr");
 
     // The confirmed form saved its keys; "Claimed" is the score in decimal.
@@ -194,14 +213,22 @@ TEST_F(CabrilloExportTest, PlainResetWritesNoFile) {
     plain.cabrilloExport = 0;
     CallReset(*plugin, plain);
     EXPECT_EQ(CallAddData(*plugin, Qso("K1ABC", "20m", 14085500, "0003", 0)), 1);
-    Result();
+    EXPECT_EQ(ResultReport(), "");
     EXPECT_FALSE(FileExists("DL1ABC_P.cbr"));
 }
 
-TEST_F(CabrilloExportTest, AFileThatCannotBeCreatedDoesNotStopTheResult) {
+TEST_F(CabrilloExportTest, AFileThatCannotBeCreatedIsReportedNotClaimedProduced) {
     fs::create_directory("DL1ABC_P.cbr");
     CallReset(*plugin, ExportReset());
     EXPECT_EQ(CallAddData(*plugin, Qso("K1ABC", "20m", 14085500, "0003", 0)), 1);
-    EXPECT_NE(Result().find("Score"), std::string::npos);
+    const std::string report = ResultReport();
+    EXPECT_EQ(report.rfind("Could not create the file DL1ABC_P.cbr: ", 0), 0u) << report;
+    EXPECT_EQ(report.find("File produced"), std::string::npos) << report;
     EXPECT_TRUE(fs::is_directory("DL1ABC_P.cbr"));
+
+    // Once the way is free, the next request writes the file with its one QSO.
+    fs::remove("DL1ABC_P.cbr");
+    EXPECT_EQ(ResultReport(), "File produced: DL1ABC_P.cbr");
+    const std::string file = ReadFileBytes("DL1ABC_P.cbr");
+    EXPECT_EQ(file.find("QSO: "), file.rfind("QSO: ")) << file;
 }
