@@ -12,5 +12,5 @@ int CheckCall(const ContestLog& log, const CContestRules& bandRules,
     if (args.prefix.empty() || args.call.size() < 4) return kCallNoVerdict;
     // Any stored record with this call on this band, duplicates included;
     // mode and time play no part.
-    return log.index.callBandCounts.count(IndexKey(args.call, band)) ? kCallWorked : kCallNew;
+    return log.index.byCallBand.count(IndexKey(args.call, band)) ? kCallWorked : kCallNew;
 }

@@ -39,30 +39,37 @@ void EraseDupeLine(ContestLog& log, QsoSeq seq) {
 }
 
 bool RemoveStored(ContestLog& log, const QsoArgs& qso) {
-    const auto group = log.index.groups.find(IndexKey(qso.call, qso.band, qso.mode));
-    if (group == log.index.groups.end()) return false;
-    std::vector<QsoSeq>& members = group->second;
-    for (size_t member = 0; member < members.size(); ++member) {
-        const size_t position = PositionOf(log, members[member]);
-        if (log.qsoLog[position].qsoTime != qso.qsoTime) continue;
+    const long mode = log.index.FindMode(qso.mode);
+    if (mode < 0) return false;
+    const auto entry = log.index.byCallBand.find(IndexKey(qso.call, qso.band));
+    if (entry == log.index.byCallBand.end()) return false;
+    std::vector<IndexedRecord>& records = entry->second;
+    auto sameMode = [mode](const IndexedRecord& r) { return r.mode == std::uint32_t(mode); };
 
-        if (log.qsoLog[position].isDupe) EraseDupeLine(log, members[member]);
+    bool first = true;  // the first of its mode is the counted QSO
+    for (auto it = records.begin(); it != records.end(); ++it) {
+        if (!sameMode(*it)) continue;
+        const size_t position = PositionOf(log, it->seq);
+        if (log.qsoLog[position].qsoTime != qso.qsoTime) {
+            first = false;
+            continue;
+        }
+        if (log.qsoLog[position].isDupe) EraseDupeLine(log, it->seq);
         log.qsoLog.erase(log.qsoLog.begin() + std::ptrdiff_t(position));
         log.recordSeq.erase(log.recordSeq.begin() + std::ptrdiff_t(position));
-        members.erase(members.begin() + std::ptrdiff_t(member));
+        it = records.erase(it);
 
-        // The station stays worked: its next QSO is now the counted one.
-        if (member == 0 && !members.empty()) {
-            CInfo& promoted = log.qsoLog[PositionOf(log, members.front())];
-            promoted.isDupe = 0;
-            promoted.dupeCount = 0;
-            EraseDupeLine(log, members.front());
+        // The station stays worked: its next QSO in this mode is now the counted one.
+        if (first) {
+            const auto next = std::find_if(it, records.end(), sameMode);
+            if (next != records.end()) {
+                CInfo& promoted = log.qsoLog[PositionOf(log, next->seq)];
+                promoted.isDupe = 0;
+                promoted.dupeCount = 0;
+                EraseDupeLine(log, next->seq);
+            }
         }
-        if (members.empty()) log.index.groups.erase(group);
-
-        const auto count = log.index.callBandCounts.find(IndexKey(qso.call, qso.band));
-        if (count != log.index.callBandCounts.end() && --count->second == 0)
-            log.index.callBandCounts.erase(count);
+        if (records.empty()) log.index.byCallBand.erase(entry);
         return true;
     }
     return false;
@@ -112,14 +119,16 @@ int AddQso(ContestLog& log, const IntakeRules& rules, const std::string& journal
     record.freqKHz = int(qso.freqHz / 1000u);
     record.qsoTime = qso.qsoTime;
 
-    std::vector<QsoSeq>& group = log.index.groups[IndexKey(qso.call, qso.band, qso.mode)];
-    if (!group.empty()) {
+    std::vector<IndexedRecord>& records = log.index.byCallBand[IndexKey(qso.call, qso.band)];
+    const std::uint32_t mode = log.index.ModeNumber(qso.mode);
+    for (const IndexedRecord& earlier : records) {
+        if (earlier.mode != mode) continue;
         record.isDupe = 1;
         record.dupeCount = 1;
         Journal(log, journalName, seq, JournalMarker::dupe, qso);
+        break;
     }
-    group.push_back(seq);
-    ++log.index.callBandCounts[IndexKey(qso.call, qso.band)];
+    records.push_back({seq, mode});
     log.qsoLog.push_back(std::move(record));
     log.recordSeq.push_back(seq);
     return 1;

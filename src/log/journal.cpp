@@ -83,10 +83,23 @@ bool IsBadQsoLine(std::string_view line) {
 
 int CountBadQsos(const std::string& journalName) {
     if (journalName.empty()) return 0;
-    const auto lines = platform::ReadTextLines(journalName);
-    if (!lines) return 0;
+    std::FILE* file = platform::OpenShared(journalName, "rb");
+    if (!file) return 0;
+    std::string bytes;
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    std::fclose(file);
+
+    // Lines end in LF, CR LF or at the end of the file.
     int count = 0;
-    for (const std::string& line : *lines)
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+        const size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        if (line.ends_with('\r')) line.remove_suffix(1);
         if (IsBadQsoLine(line)) ++count;
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    }
     return count;
 }

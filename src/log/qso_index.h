@@ -1,8 +1,8 @@
 #pragma once
-// Hash indexes over the log, so that the duplicate test, the deletion match and
-// the call check cost one lookup instead of a walk through every record. They
-// keep the exact, case-sensitive comparisons of the walk they replace: keys
-// are the texts themselves, joined by a NUL (host texts never contain one).
+// A hash index over the log, so that the duplicate test, the deletion match
+// and the call check cost one lookup instead of a walk through every record.
+// It keeps the exact, case-sensitive comparisons of the walk it replaces:
+// keys are the texts themselves, joined by a NUL (host texts never hold one).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,32 +13,42 @@
 // stored it; numbers grow with every call, so the log is sorted by them.
 using QsoSeq = std::uint64_t;
 
-inline std::string IndexKey(std::string_view a, std::string_view b) {
+inline std::string IndexKey(std::string_view call, std::string_view band) {
     std::string key;
-    key.reserve(a.size() + b.size() + 1);
-    key.append(a).push_back('\0');
-    key.append(b);
+    key.reserve(call.size() + band.size() + 1);
+    key.append(call).push_back('\0');
+    key.append(band);
     return key;
 }
 
-inline std::string IndexKey(std::string_view a, std::string_view b, std::string_view c) {
-    std::string key;
-    key.reserve(a.size() + b.size() + c.size() + 2);
-    key.append(a).push_back('\0');
-    key.append(b).push_back('\0');
-    key.append(c);
-    return key;
-}
+struct IndexedRecord {
+    QsoSeq seq;
+    std::uint32_t mode;  // position in QsoIndex::modes
+};
 
 struct QsoIndex {
-    // The records of each (call, band, mode) in log order: the first is the
-    // counted QSO, every later one a duplicate of it.
-    std::unordered_map<std::string, std::vector<QsoSeq>> groups;
-    // How many stored records (duplicates included) each (call, band) has.
-    std::unordered_map<std::string, int> callBandCounts;
+    // The stored records (duplicates included) of each (call, band), in log
+    // order. Of those with the same mode, the first is the counted QSO and
+    // every later one a duplicate of it.
+    std::unordered_map<std::string, std::vector<IndexedRecord>> byCallBand;
+    // The mode texts met so far: a handful (the letter cases of the allowed
+    // modes), so records hold a number instead of a text.
+    std::vector<std::string> modes;
 
+    std::uint32_t ModeNumber(std::string_view mode) {
+        for (size_t i = 0; i < modes.size(); ++i)
+            if (modes[i] == mode) return std::uint32_t(i);
+        modes.emplace_back(mode);
+        return std::uint32_t(modes.size() - 1);
+    }
+    // -1 when the mode was never stored.
+    long FindMode(std::string_view mode) const {
+        for (size_t i = 0; i < modes.size(); ++i)
+            if (modes[i] == mode) return long(i);
+        return -1;
+    }
     void Clear() {
-        groups.clear();
-        callBandCounts.clear();
+        byCallBand.clear();
+        modes.clear();
     }
 };

@@ -1,7 +1,6 @@
 #include "log/scoring.h"
 
 #include <string_view>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -34,10 +33,8 @@ ScoreSheet ScoreLog(ContestLog& log, bool withRates) {
 
     ScoreSheet sheet;
     sheet.total.band = "Total";
-    std::unordered_map<std::string_view, size_t> rowOfBand;
     std::vector<int> slotOfRow;
     for (const std::string& band : log.workedBands) {
-        rowOfBand.emplace(band, sheet.bands.size());
         sheet.bands.push_back(BandScore{band});
         const int slot = BandSlot(band);
         slotOfRow.push_back(slot);
@@ -50,9 +47,11 @@ ScoreSheet ScoreLog(ContestLog& log, bool withRates) {
 
     for (const CInfo& record : records) {
         if (record.call.empty()) continue;
-        const auto row = rowOfBand.find(record.band);
-        if (row == rowOfBand.end()) continue;
-        BandScore& score = sheet.bands[row->second];
+        // A handful of worked bands: a walk beats hashing the text.
+        size_t row = 0;
+        while (row < sheet.bands.size() && sheet.bands[row].band != record.band) ++row;
+        if (row == sheet.bands.size()) continue;
+        BandScore& score = sheet.bands[row];
         score.dupes += record.dupeCount;
         if (!record.isDupe) {
             ++score.qsos;
@@ -67,9 +66,9 @@ ScoreSheet ScoreLog(ContestLog& log, bool withRates) {
             }
         }
         // A duplicate still brings a new multiplier when its exchange is new.
-        if (keysOfRow[row->second].insert(record.multKey).second) {
+        if (keysOfRow[row].insert(record.multKey).second) {
             ++score.mults;
-            const int slot = slotOfRow[row->second];
+            const int slot = slotOfRow[row];
             if (slot >= 0) log.multLists[size_t(slot)].push_back(record.multKey);
         }
     }
