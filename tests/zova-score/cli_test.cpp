@@ -175,6 +175,8 @@ TEST_F(ZovaScore, BadOptionsExitWithStatus2AndPluginFailureWith1) {
         {{"--start", "2026-02-30", Sample()}, 2, "--start 2026-02-30 is not a date (YYYY-MM-DD)"},
         {{"--end"}, 2, "--end needs a value"},
         {{"--frobnicate"}, 2, "unknown option --frobnicate"},
+        {{"--html=", Sample()}, 2, "--html needs a file name"},
+        {{"--cabrillo=yes", Sample()}, 2, "--cabrillo takes no value"},
         {{Sample(), Sample()}, 2, "more than one log given"},
         {{"--cty", "no-such-cty.dat", Sample()}, 2, "zova-score: no-such-cty.dat: no such file"},
         {{"--plugin", "no-such-plugin.so", Sample()}, 1, "cannot load the plug-in"},

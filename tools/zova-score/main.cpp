@@ -116,8 +116,13 @@ Options ParseOptions(int argc, char** argv) {
         else if (arg == "--start") options.start = value();
         else if (arg == "--end") options.end = value();
         else if (arg == "--cty") options.cty = value();
-        else if (arg == "--html") options.html = value();
-        else if (arg == "--cabrillo" && !inlineValue) options.cabrillo = true;
+        else if (arg == "--html") {
+            options.html = value();
+            if (options.html.empty()) throw UsageError{"--html needs a file name"};
+        } else if (arg == "--cabrillo") {
+            if (inlineValue) throw UsageError{"--cabrillo takes no value"};
+            options.cabrillo = true;
+        }
         else if (arg == "--dir") options.dir = value();
         else if (arg == "--plugin") options.plugin = value();
         else if (arg.size() > 1 && arg[0] == '-') throw UsageError{"unknown option " + arg};
@@ -126,12 +131,6 @@ Options ParseOptions(int argc, char** argv) {
             options.log = arg;
             haveLog = true;
         }
-    }
-    if (!options.help) {
-        if (options.html.empty() && std::find_if(argv, argv + argc, [](const char* a) {
-                                        return std::strncmp(a, "--html", 6) == 0;
-                                    }) != argv + argc)
-            throw UsageError{"--html needs a file name"};
     }
     return options;
 }
