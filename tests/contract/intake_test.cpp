@@ -1,9 +1,14 @@
 // AddData0 and RemoveData0 through the host's calls: what is stored, what the
 // journal says, and how deletions keep both in step.
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <vector>
+
+#if defined(_WIN32)
+#include <share.h>
+#endif
 
 #include "contract/log_helpers.h"
 #include "contract/plugin_fixture.h"
@@ -169,6 +174,23 @@ TEST_F(IntakeTest, RewriteReplacesTheJournalWholeOrNotAtAll) {
         files.push_back(entry.path().filename().string());
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{JournalName(), "Plugins"}));
+}
+
+TEST_F(IntakeTest, JournalHeldOpenByAnotherProgramIsStillRewritten) {
+    // A viewer holding the journal open for reading (on Windows without
+    // delete sharing, so it cannot be replaced by a rename).
+    HostQso rejected = MakeQso("K1ABC", "160m");
+    Add(rejected);
+#if defined(_WIN32)
+    std::FILE* viewer = _fsopen(JournalName().c_str(), "rb", _SH_DENYNO);
+#else
+    std::FILE* viewer = std::fopen(JournalName().c_str(), "rb");
+#endif
+    ASSERT_NE(viewer, nullptr);
+    Remove(rejected);
+    std::fclose(viewer);
+    EXPECT_EQ(Journal(), kRewrittenHeader);
+    EXPECT_FALSE(FileExists(JournalName() + ".tmp"));
 }
 
 TEST_F(IntakeTest, StoredQsoIsDeletedBeforeARejectedTwin) {
