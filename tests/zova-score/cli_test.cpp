@@ -174,6 +174,8 @@ TEST_F(ZovaScore, BadOptionsExitWithStatus2AndPluginFailureWith1) {
     } cases[] = {
         {{"--start", "2026-02-30", Sample()}, 2, "--start 2026-02-30 is not a date (YYYY-MM-DD)"},
         {{"--end"}, 2, "--end needs a value"},
+        {{"--start", "2026-03-09", Sample()}, 2,
+         "the contest period would start on 2026-03-09, after its end on 2026-03-08"},
         {{"--frobnicate"}, 2, "unknown option --frobnicate"},
         {{"--html=", Sample()}, 2, "--html needs a file name"},
         {{"--cabrillo=yes", Sample()}, 2, "--cabrillo takes no value"},

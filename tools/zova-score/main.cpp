@@ -255,6 +255,12 @@ int Run(int argc, char** argv) {
     LogPeriod(log, logStart, logEnd);
     if (!options.start) start = logStart;
     if (!options.end) end = logEnd;
+    if (start.m_dt > end.m_dt) {
+        std::fprintf(stderr, "zova-score: the contest period would start on %s, after its end on %s "
+                             "(see --start, --end)\n", start.Format("%Y-%m-%d").c_str(),
+                     end.Format("%Y-%m-%d").c_str());
+        return kBadInput;
+    }
 
     // Paths the user gave are relative to where zova-score was started.
     const fs::path htmlPath = options.html.empty() ? fs::path() : fs::absolute(options.html);
