@@ -8,34 +8,11 @@
 
 #include "contract/host_dialogs.h"
 #include "contract/plugin_fixture.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "support/host_path.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A source-tree path as this process can open it: under Wine a Unix path
-// is mapped to its DOS name.
-fs::path HostPath(const std::string& path) {
-#ifdef _WIN32
-    using ToDos = WCHAR* (*)(const char*);
-    if (!path.empty() && path[0] == '/') {
-        auto toDos = reinterpret_cast<ToDos>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
-        if (toDos) {
-            if (WCHAR* dos = toDos(path.c_str())) {
-                fs::path result(dos);
-                HeapFree(GetProcessHeap(), 0, dos);
-                return result;
-            }
-        }
-    }
-#endif
-    return fs::path(path);
-}
 
 fs::path GoldenFile(const std::string& name) {
 #ifdef STATS_GOLDEN_DIR
