@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")"
 say() { echo "run.sh: $*" >&2; }
 
-packages="cmake ninja-build g++ hamradio-files libgtest-dev libbenchmark-dev"
+packages="cmake ninja-build g++ hamradio-files libgtest-dev"
 missing=""
 for package in $packages; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
