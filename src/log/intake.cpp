@@ -43,31 +43,30 @@ bool RemoveStored(ContestLog& log, const QsoArgs& qso) {
     if (mode < 0) return false;
     const auto entry = log.index.byCallBand.find(IndexKey(qso.call, qso.band));
     if (entry == log.index.byCallBand.end()) return false;
-    std::vector<IndexedRecord>& records = entry->second;
-    auto sameMode = [mode](const IndexedRecord& r) { return r.mode == std::uint32_t(mode); };
+    IndexedRecords& records = entry->second;
 
     bool first = true;  // the first of its mode is the counted QSO
-    for (auto it = records.begin(); it != records.end(); ++it) {
-        if (!sameMode(*it)) continue;
-        const size_t position = PositionOf(log, it->seq);
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i].mode != std::uint32_t(mode)) continue;
+        const QsoSeq seq = records[i].seq;
+        const size_t position = PositionOf(log, seq);
         if (log.qsoLog[position].qsoTime != qso.qsoTime) {
             first = false;
             continue;
         }
-        if (log.qsoLog[position].isDupe) EraseDupeLine(log, it->seq);
+        if (log.qsoLog[position].isDupe) EraseDupeLine(log, seq);
         log.qsoLog.erase(log.qsoLog.begin() + std::ptrdiff_t(position));
         log.recordSeq.erase(log.recordSeq.begin() + std::ptrdiff_t(position));
-        it = records.erase(it);
+        records.erase(i);
 
         // The station stays worked: its next QSO in this mode is now the counted one.
-        if (first) {
-            const auto next = std::find_if(it, records.end(), sameMode);
-            if (next != records.end()) {
-                CInfo& promoted = log.qsoLog[PositionOf(log, next->seq)];
-                promoted.isDupe = 0;
-                promoted.dupeCount = 0;
-                EraseDupeLine(log, next->seq);
-            }
+        for (size_t next = i; first && next < records.size(); ++next) {
+            if (records[next].mode != std::uint32_t(mode)) continue;
+            CInfo& promoted = log.qsoLog[PositionOf(log, records[next].seq)];
+            promoted.isDupe = 0;
+            promoted.dupeCount = 0;
+            EraseDupeLine(log, records[next].seq);
+            break;
         }
         if (records.empty()) log.index.byCallBand.erase(entry);
         return true;
@@ -119,10 +118,10 @@ int AddQso(ContestLog& log, const IntakeRules& rules, const std::string& journal
     record.freqKHz = int(qso.freqHz / 1000u);
     record.qsoTime = qso.qsoTime;
 
-    std::vector<IndexedRecord>& records = log.index.byCallBand[IndexKey(qso.call, qso.band)];
+    IndexedRecords& records = log.index.byCallBand[IndexKey(qso.call, qso.band)];
     const std::uint32_t mode = log.index.ModeNumber(qso.mode);
-    for (const IndexedRecord& earlier : records) {
-        if (earlier.mode != mode) continue;
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i].mode != mode) continue;
         record.isDupe = 1;
         record.dupeCount = 1;
         Journal(log, journalName, seq, JournalMarker::dupe, qso);

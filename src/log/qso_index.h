@@ -3,6 +3,7 @@
 // and the call check cost one lookup instead of a walk through every record.
 // It keeps the exact, case-sensitive comparisons of the walk it replaces:
 // keys are the texts themselves, joined by a NUL (host texts never hold one).
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -26,11 +27,34 @@ struct IndexedRecord {
     std::uint32_t mode;  // position in QsoIndex::modes
 };
 
+// The records of one (call, band) in log order. Almost always there is one,
+// so the first is held inline and only further ones take an allocation.
+class IndexedRecords {
+public:
+    size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    const IndexedRecord& operator[](size_t i) const { return i == 0 ? first_ : more_[i - 1]; }
+    void push_back(IndexedRecord record) {
+        if (count_++ == 0) first_ = record;
+        else more_.push_back(record);
+    }
+    void erase(size_t i) {
+        if (i == 0 && !more_.empty()) first_ = more_.front();
+        if (!more_.empty()) more_.erase(more_.begin() + std::ptrdiff_t(i == 0 ? 0 : i - 1));
+        --count_;
+    }
+
+private:
+    IndexedRecord first_{};
+    size_t count_ = 0;
+    std::vector<IndexedRecord> more_;
+};
+
 struct QsoIndex {
     // The stored records (duplicates included) of each (call, band), in log
     // order. Of those with the same mode, the first is the counted QSO and
     // every later one a duplicate of it.
-    std::unordered_map<std::string, std::vector<IndexedRecord>> byCallBand;
+    std::unordered_map<std::string, IndexedRecords> byCallBand;
     // The mode texts met so far: a handful (the letter cases of the allowed
     // modes), so records hold a number instead of a text.
     std::vector<std::string> modes;
