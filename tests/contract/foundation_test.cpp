@@ -4,6 +4,13 @@
 
 #include "contract/plugin_fixture.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+#endif
+
 namespace fs = std::filesystem;
 
 TEST_F(PluginTest, AnswersTheFixedQueries) {
@@ -135,5 +142,45 @@ TEST_F(PluginTest, SetupSendsItsMessageToStandardErrorNatively) {
     plugin->SetupSet0();
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("No additional setup for this plugin"),
               std::string::npos);
+}
+#else
+// SetupSet0 blocks in a real modal box: a second thread plays the operator,
+// reads the box and presses OK.
+TEST_F(PluginTest, SetupShowsAModalBoxWithOneButtonAndTheSystemCaption) {
+    struct Box {
+        std::string caption, text;
+        int buttons = 0;
+    } seen;
+    std::atomic<bool> returned{false};
+    std::thread operatorThread([&] {
+        for (int tries = 0; tries < 500 && !returned; ++tries) {  // about 10 s
+            for (HWND box = FindWindowExA(nullptr, nullptr, "#32770", nullptr); box;
+                 box = FindWindowExA(nullptr, box, "#32770", nullptr)) {
+                DWORD process = 0;
+                GetWindowThreadProcessId(box, &process);
+                if (process != GetCurrentProcessId() || !IsWindowVisible(box)) continue;
+                char buffer[512] = {};
+                GetWindowTextA(box, buffer, sizeof buffer);
+                seen.caption = buffer;
+                for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                    char kind[32] = {};
+                    GetClassNameA(child, kind, sizeof kind);
+                    GetWindowTextA(child, buffer, sizeof buffer);
+                    if (_stricmp(kind, "Button") == 0) ++seen.buttons;
+                    if (_stricmp(kind, "Static") == 0 && std::strlen(buffer) > seen.text.size())
+                        seen.text = buffer;
+                }
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            Sleep(20);
+        }
+    });
+    plugin->SetupSet0();
+    returned = true;
+    operatorThread.join();
+    EXPECT_EQ(seen.text, "No additional setup for this plugin");
+    EXPECT_EQ(seen.caption, "Error");  // no caption of its own
+    EXPECT_EQ(seen.buttons, 1);
 }
 #endif
