@@ -44,8 +44,9 @@ declare -A expected=(
 [ -f "$dll" ] || { echo "FAIL: $dll not found"; exit 1; }
 dump=$("$objdump" -p "$dll")
 header=$("$objdump" -f "$dll")
-grep -q 'file format pei-i386' <<<"$header" || fail "not a 32-bit PE file: $header"
-grep -q 'DLL' <<<"$dump" || fail "not a DLL"
+grep -q 'file format pei-i386' <<<"$header" || fail "not an i386 PE file: $header"
+grep -qE '^Magic[[:space:]]+010b[[:space:]]+\(PE32\)' <<<"$dump" || fail "not PE32"
+sed -n '/^Characteristics/,/^$/p' <<<"$dump" | grep -qx $'\tDLL' || fail "not a DLL"
 
 # Export address table: index -> RVA; name table: index -> name.
 declare -A rva_of_index name_index
