@@ -109,7 +109,7 @@ TEST(Scoring, CabrilloExportScoresWithoutRates) {
     state.htmlResult = 0;
 }
 
-TEST(Scoring, RefreshIsPostedOneAtATimeAndRetriedWhenThePostFails) {
+TEST(CallCheckRefresh, PostedOneAtATimeAndRetriedWhenThePostFails) {
     ContestState& state = FreshState();
     CallCheckArgs args;
     args.call = "K1ABC";
