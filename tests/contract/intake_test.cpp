@@ -193,6 +193,19 @@ TEST_F(IntakeTest, JournalHeldOpenByAnotherProgramIsStillRewritten) {
     EXPECT_FALSE(FileExists(JournalName() + ".tmp"));
 }
 
+TEST_F(IntakeTest, LineBreaksInHostTextsStayInsideTheirLine) {
+    // One QSO is one journal line, whatever its texts hold.
+    HostQso qso = MakeQso("K1ABC\r\nQSO:  1  RTTY", "160m");
+    qso.exchReceived = "1\n   WRONG MODE !!!";
+    Add(qso);
+    EXPECT_EQ(Journal(), std::string(kResetHeader) +
+                             "QSO:  14085  RTTY  2021-03-06 1200  DL1ABC  599  0042  K1ABC  QSO:  1  "
+                             "RTTY  599  1    WRONG MODE !!!   WRONG BAND !!!\r\n");
+    EXPECT_NE(Result().find("Bad QSO\t 1\r\n"), std::string::npos);
+    Remove(qso);  // found by its texts as the host passes them
+    EXPECT_EQ(Journal(), kRewrittenHeader);
+}
+
 TEST_F(IntakeTest, StoredQsoIsDeletedBeforeARejectedTwin) {
     // Same call, band, mode and time: once without a number, once with it.
     HostQso noNumber = MakeQso("K1ABC", "20m", "");
