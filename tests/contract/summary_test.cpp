@@ -44,7 +44,7 @@ protected:
     }
 
     std::string HtmlCell(const std::string& html, const std::string& heading) {
-        return Between(html, "<tr><th>" + heading + "</th>", "</td></tr>");
+        return Between(html, std::string("<tr><th>") + heading + "</th>", "</td></tr>");
     }
 };
 
@@ -146,7 +146,7 @@ TEST_F(SummaryTest, BadQsosAreTheJournalsRejectedQsoLines) {
         expected += l.counts;
     }
     WriteFileBytes(JournalName(), journal);
-    EXPECT_NE(Result().find("Bad QSO\t " + std::to_string(expected) + "\r\n"), std::string::npos);
+    EXPECT_NE(Result().find(std::string("Bad QSO\t ") + std::to_string(expected) + "\r\n"), std::string::npos);
 
     std::remove(JournalName().c_str());
     EXPECT_NE(Result().find("Bad QSO\t 0\r\n"), std::string::npos) << "no journal, no bad QSOs";
@@ -156,7 +156,8 @@ TEST_F(SummaryTest, ScoreBeyond32BitsIsExact) {
     Reset();
     // 46341 QSOs with 46341 multipliers: 2147488281 points, more than an int holds.
     for (int i = 0; i < 46341; ++i) {
-        HostQso qso = MakeQso("K" + std::to_string(i), "20m", std::to_string(i));
+        const std::string number = std::to_string(i);
+        HostQso qso = MakeQso("K" + number, "20m", number);
         CallAddData(*plugin, qso);
     }
     EXPECT_NE(Result().find("Score = 46341 * 46341  = 2147488281 \r\n"), std::string::npos);
