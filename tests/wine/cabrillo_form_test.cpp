@@ -349,6 +349,18 @@ TEST_F(CabrilloFormTest, EnterInAOneLineFieldConfirmsAndTheCloseBoxCancels) {
         OperatorThread op([] {
             HWND form = WaitForDialog("ZOVA-RTTY");
             ASSERT_NE(form, nullptr) << "the header form did not open";
+            // Enter in the soapbox starts a new line and leaves the form open.
+            HWND soapbox = GetDlgItem(form, IDC_CAB_SOAPBOX);
+            SetItemText(form, IDC_CAB_SOAPBOX, "first");
+            SendMessageA(soapbox, EM_SETSEL, 5, 5);
+            PostMessageA(soapbox, WM_KEYDOWN, VK_RETURN, 0x001c0001);
+            const DWORD start = GetTickCount();
+            while (ItemText(form, IDC_CAB_SOAPBOX) == "first" && GetTickCount() - start < 5000) Sleep(10);
+            EXPECT_EQ(ItemText(form, IDC_CAB_SOAPBOX), "first\r\n");
+            Sleep(200);
+            EXPECT_TRUE(IsWindowVisible(form)) << "Enter in the soapbox closed the form";
+            SetItemText(form, IDC_CAB_SOAPBOX, "first\r\nsecond");
+
             HWND club = GetDlgItem(form, IDC_CAB_CLUB);
             SetItemText(form, IDC_CAB_CLUB, "Enter Club");
             PostMessageA(club, WM_KEYDOWN, VK_RETURN, 0x001c0001);
@@ -357,6 +369,7 @@ TEST_F(CabrilloFormTest, EnterInAOneLineFieldConfirmsAndTheCloseBoxCancels) {
         ExportReset();
     }
     EXPECT_NE(ReadFileBytes(kSettings).find("Club=Enter Club\r\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(kSettings).find("SoapBox=first<CR><LF>second\r\n"), std::string::npos);
     ResultWithBoxes();
     EXPECT_TRUE(FileExists("DL1ABC.cbr"));
     fs::remove("DL1ABC.cbr");
