@@ -16,6 +16,9 @@ bool StartCompanionThread();
 
 // Asks the companion windows to close and waits for the Setup window to end,
 // at most `limit`. Returns at once when no Setup window exists.
+// Also called from DllMain at FreeLibrary, under the loader lock: it may only
+// post messages (or send with a timeout) and poll; it must not wait for the
+// thread to exit (thread exit takes the loader lock) nor load a library.
 void CloseCompanionWindows(std::chrono::milliseconds limit);
 
 // Posts the refresh message (never sends it); false when the post failed.
