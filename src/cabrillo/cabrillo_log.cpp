@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/ansi_text.h"
 #include "platform/text_file.h"
 
 namespace {
@@ -71,8 +72,14 @@ std::string CabrilloFileBase(const std::string& hostCall) {
         base = base.substr(first, last - first);
     }
     if (base.empty()) return "VASK";
-    for (char& c : base)
-        if (IsControl(static_cast<unsigned char>(c)) || std::strchr("<>:\"|?*", c)) c = '_';
+    for (size_t i = 0; i < base.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(base[i]);
+        if (platform::IsAnsiLeadByte(c) && i + 1 < base.size()) {
+            ++i;  // a double-byte character: its second byte is not a character of its own
+            continue;
+        }
+        if (IsControl(c) || std::strchr("<>:\"|?*", c)) base[i] = '_';
+    }
     if (IsReservedDeviceName(base)) base.insert(std::min(base.find('.'), base.size()), "_");
     return base;
 }

@@ -10,8 +10,12 @@
 struct CabrilloFormValues;
 
 // The source with every occurrence of `search` replaced by `replacement`;
-// an inserted replacement is never searched again.
+// an inserted replacement is never searched again. Text is in the ANSI code
+// page: no match starts inside a double-byte character.
 std::string ReplaceAll(const std::string& source, const char* search, const char* replacement);
+// The same with the code page's lead bytes given.
+std::string ReplaceAll(const std::string& source, const char* search, const char* replacement,
+                       bool (*isLeadByte)(unsigned char));
 
 // The Cabrillo file's name without ".cbr", from the host's callsign: "/" and
 // "\" and every other character Windows forbids in a file name become "_",

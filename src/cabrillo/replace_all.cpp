@@ -1,8 +1,10 @@
 #include <cstring>
 
 #include "cabrillo/cabrillo_log.h"
+#include "platform/ansi_text.h"
 
-std::string ReplaceAll(const std::string& source, const char* search, const char* replacement) {
+std::string ReplaceAll(const std::string& source, const char* search, const char* replacement,
+                       bool (*isLeadByte)(unsigned char)) {
     if (!search || !*search) return source;  // an empty search text matches nowhere
     if (!replacement) replacement = "";
     if (std::strcmp(search, replacement) == 0) return source;
@@ -10,12 +12,22 @@ std::string ReplaceAll(const std::string& source, const char* search, const char
     const size_t searchLength = std::strlen(search);
     std::string result;
     result.reserve(source.size());
-    size_t from = 0;
-    for (size_t found; (found = source.find(search, from, searchLength)) != std::string::npos;) {
-        result.append(source, from, found - from);
-        result.append(replacement);
-        from = found + searchLength;  // continue after the occurrence, never inside the insertion
+    // Character by character: a match starts only where a character starts,
+    // never on the second byte of a double-byte character.
+    for (size_t at = 0; at < source.size();) {
+        if (source.compare(at, searchLength, search) == 0) {
+            result.append(replacement);
+            at += searchLength;  // the insertion is never searched again
+            continue;
+        }
+        const size_t width =
+            isLeadByte(static_cast<unsigned char>(source[at])) && at + 1 < source.size() ? 2 : 1;
+        result.append(source, at, width);
+        at += width;
     }
-    result.append(source, from, std::string::npos);
     return result;
+}
+
+std::string ReplaceAll(const std::string& source, const char* search, const char* replacement) {
+    return ReplaceAll(source, search, replacement, platform::IsAnsiLeadByte);
 }

@@ -30,6 +30,17 @@ TEST(CabrilloReplaceAll, ReplacesEveryOccurrenceOnce) {
     }
 }
 
+TEST(CabrilloReplaceAll, NoMatchInsideADoubleByteCharacter) {
+    // Shift-JIS: 0x81-0x9F and 0xE0-0xFC lead a two-byte character whose
+    // second byte may be "\" (0x5C), as in 0x83 0x5C.
+    auto shiftJis = [](unsigned char c) { return (c >= 0x81 && c <= 0x9f) || (c >= 0xe0 && c <= 0xfc); };
+    EXPECT_EQ(ReplaceAll("\x83\x5c\\a\x83\x5c", "\\", "_", +shiftJis), "\x83\x5c_a\x83\x5c");
+    EXPECT_EQ(ReplaceAll("\x83<CR>", "<CR>", "\r", +shiftJis), "\x83<CR>");  // '<' is its second byte
+    EXPECT_EQ(ReplaceAll("a\x83", "\x83", "b", +shiftJis), "ab");        // a lone lead byte at the end
+    // Single-byte code pages: every byte is a character.
+    EXPECT_EQ(ReplaceAll("\x83\x5c", "\\", "_"), "\x83_");
+}
+
 TEST(CabrilloFileBase, IsASafePlainFileNameInTheCurrentDirectory) {
     const struct {
         const char* call;

@@ -1,0 +1,7 @@
+#include "platform/ansi_text.h"
+
+namespace platform {
+
+bool IsAnsiLeadByte(unsigned char) { return false; }
+
+}  // namespace platform
