@@ -77,10 +77,14 @@ void ShowValues(HWND dialog, const CabrilloFormValues& values) {
         HWND box = GetDlgItem(dialog, combo.id);
         for (size_t i = 0; i < combo.count; ++i)
             SendMessageA(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(combo.items[i]));
-        // The first item that begins with the value (any letter case), else the value itself.
+        // The first item that begins with the value (any letter case), else the
+        // value itself. An empty value selects nothing: the field stays empty
+        // (the overlay category starts empty).
         const std::string& value = values.*combo.value;
         const LRESULT found =
-            SendMessageA(box, CB_FINDSTRING, WPARAM(-1), reinterpret_cast<LPARAM>(value.c_str()));
+            value.empty() ? CB_ERR
+                          : SendMessageA(box, CB_FINDSTRING, WPARAM(-1),
+                                         reinterpret_cast<LPARAM>(value.c_str()));
         if (found != CB_ERR)
             SendMessageA(box, CB_SETCURSEL, WPARAM(found), 0);
         else
