@@ -24,6 +24,9 @@ namespace {
 // The unload waits at most 2 s for the companion windows; allow for a slow machine.
 constexpr auto kUnloadLimit = std::chrono::milliseconds(3500);
 
+// The library left loaded at exit stays reachable from here (not a leak).
+PluginLibrary* gLeftLoaded = nullptr;
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +52,7 @@ int main(int argc, char** argv) {
 
     if (mode == "exit") {
         std::this_thread::sleep_for(std::chrono::seconds(1));
-        plugin.release();  // never unloaded by us: the process exit unloads it
+        gLeftLoaded = plugin.release();  // never unloaded by us: the process exit unloads it
         std::printf("exiting with the plug-in loaded\n");
         return 0;
     }
