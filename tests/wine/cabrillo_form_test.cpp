@@ -121,27 +121,27 @@ void CheckTemplate(HWND form) {
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
 
-    for (const ControlSpec& spec : kControls) {
-        SCOPED_TRACE(spec.id);
-        HWND control = GetDlgItem(form, spec.id);
+    for (const ControlSpec& expected : kControls) {
+        SCOPED_TRACE(expected.id);
+        HWND control = GetDlgItem(form, expected.id);
         ASSERT_NE(control, nullptr);
         const LONG controlStyle = GetWindowLongA(control, GWL_STYLE);
-        EXPECT_EQ(IsWindowVisible(control) != 0, spec.visible);
-        EXPECT_EQ((controlStyle & WS_TABSTOP) != 0, spec.tabStop);
-        if (spec.combo) {
+        EXPECT_EQ(IsWindowVisible(control) != 0, expected.visible);
+        EXPECT_EQ((controlStyle & WS_TABSTOP) != 0, expected.tabStop);
+        if (expected.combo) {
             EXPECT_EQ(controlStyle & 3, CBS_DROPDOWN);
         }
-        if (!spec.visible) continue;
+        if (!expected.visible) continue;
         // Position and size map separately, as the dialog manager creates controls.
-        const RECT at = DialogUnitsRect(form, spec.x, spec.y, 0, 0);
-        const RECT size = DialogUnitsRect(form, 0, 0, spec.width, spec.height);
-        const RECT got = ControlRect(form, spec.id);
+        const RECT at = DialogUnitsRect(form, expected.x, expected.y, 0, 0);
+        const RECT size = DialogUnitsRect(form, 0, 0, expected.width, expected.height);
+        const RECT got = ControlRect(form, expected.id);
         EXPECT_EQ(got.left, at.left);
         EXPECT_EQ(got.top, at.top);
         EXPECT_EQ(got.right - got.left, size.right);
         // A combo box's template height is its dropped-down height, which
         // Windows and Wine report differently: only edits and buttons compare it.
-        if (!spec.combo) {
+        if (!expected.combo) {
             EXPECT_EQ(got.bottom - got.top, size.bottom);
         }
     }
