@@ -5,6 +5,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "support/own_dialog_win32.h"
+
 #include <atomic>
 #include <mutex>
 #include <thread>
@@ -13,28 +15,6 @@ namespace {
 
 std::mutex gReportsLock;
 std::vector<std::string> gReports;
-
-HWND FindOwnDialog(const char* caption) {
-    for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", caption); window;
-         window = FindWindowExA(nullptr, window, "#32770", caption)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-}
-
-// The longest static text of a message box is its message.
-std::string BoxText(HWND box) {
-    std::string text;
-    for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child;
-         child = FindWindowExA(box, child, "Static", nullptr)) {
-        char buffer[1024] = {};
-        GetWindowTextA(child, buffer, sizeof buffer);
-        if (std::string(buffer).size() > text.size()) text = buffer;
-    }
-    return text;
-}
 
 class HostDialogs : public ::testing::Environment {
 public:
@@ -49,7 +29,7 @@ public:
                 if (HWND box = FindOwnDialog("Output")) {
                     {
                         std::lock_guard<std::mutex> guard(gReportsLock);
-                        gReports.push_back(BoxText(box));
+                        gReports.push_back(MessageBoxText(box));
                     }
                     PostMessageA(box, WM_COMMAND, IDOK, 0);
                     while (!stop_ && IsWindow(box)) Sleep(10);

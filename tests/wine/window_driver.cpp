@@ -1,18 +1,5 @@
 #include "wine/window_driver.h"
-
-namespace {
-
-HWND FindOwnDialog(const char* caption) {
-    for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", caption); window;
-         window = FindWindowExA(nullptr, window, "#32770", caption)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
-}
-
-}  // namespace
+#include "support/own_dialog_win32.h"
 
 HWND WaitForDialog(const char* caption, int timeoutMs) {
     const DWORD start = GetTickCount();
@@ -42,16 +29,6 @@ std::string WindowText(HWND window) {
 }
 
 std::string ItemText(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
-
-std::string MessageBoxText(HWND box) {
-    std::string text;
-    for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child;
-         child = FindWindowExA(box, child, "Static", nullptr)) {
-        std::string candidate = WindowText(child);
-        if (candidate.size() > text.size()) text = candidate;
-    }
-    return text;
-}
 
 void SetItemText(HWND dialog, int id, const std::string& text) {
     SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));

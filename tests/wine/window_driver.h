@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/own_dialog_win32.h"  // FindOwnDialog, MessageBoxText
+
 // A visible dialog (class #32770) of this process with this caption, or
 // nullptr when none appeared within `timeoutMs`.
 HWND WaitForDialog(const char* caption, int timeoutMs = 15000);
@@ -18,8 +20,6 @@ bool WaitUntilGone(HWND window, int timeoutMs = 15000);
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
-// The longest static text of a message box: its message.
-std::string MessageBoxText(HWND box);
 
 // Types a whole value into a control (as WM_SETTEXT does).
 void SetItemText(HWND dialog, int id, const std::string& text);
